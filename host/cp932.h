@@ -13,6 +13,9 @@ namespace velmora {
 // becomes U+FFFD; nothing is dropped.
 std::string Cp932ToUtf8(std::string_view cp932);
 
+// CP932 bytes to UTF-8; empty when some bytes form no CP932 character.
+std::optional<std::string> Cp932ToUtf8Strict(std::string_view cp932);
+
 // UTF-8 to CP932. Empty when the input is not valid UTF-8 or holds a
 // character that has no CP932 form.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
