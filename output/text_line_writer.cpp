@@ -22,6 +22,7 @@ char* TTextLineWriter::Reserve(std::size_t bytes) {
 }
 
 void TTextLineWriter::WriteText(std::string_view text) {
+  if (text.empty()) return;  // an empty view may carry no pointer at all
   while (text.size() > kBlockSize - used_) {
     const std::size_t part = kBlockSize - used_;
     std::memcpy(block_.get() + used_, text.data(), part);
