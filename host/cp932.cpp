@@ -53,6 +53,13 @@ std::size_t Utf8SequenceLength(std::string_view rest) {
   return valid;
 }
 
+std::optional<std::string> ConvertStrict(const char* to, const char* from, std::string_view in) {
+  std::string out;
+  if (!Convert(to, from, in, out, [](std::string&, std::string_view) { return std::size_t{0}; }))
+    return std::nullopt;
+  return out;
+}
+
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view cp932) {
@@ -65,21 +72,11 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::optional<std::string> Cp932ToUtf8Strict(std::string_view cp932) {
-  std::string out;
-  if (!Convert("UTF-8", "CP932", cp932, out, [](std::string&, std::string_view) {
-        return std::size_t{0};
-      }))
-    return std::nullopt;
-  return out;
+  return ConvertStrict("UTF-8", "CP932", cp932);
 }
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
-  std::string out;
-  if (!Convert("CP932", "UTF-8", utf8, out, [](std::string&, std::string_view) {
-        return std::size_t{0};
-      }))
-    return std::nullopt;
-  return out;
+  return ConvertStrict("CP932", "UTF-8", utf8);
 }
 
 std::string Utf8ToCp932Lossy(std::string_view utf8) {

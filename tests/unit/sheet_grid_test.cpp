@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/run_box.h"
 #include "support/run_failure_check.h"
 #include "support/tiny_disc.h"
 
@@ -19,14 +20,7 @@ class TRecordingSink : public TCellSink {
   std::vector<TGridCell> cells;
 };
 
-TRunParams Box(double south, double north, double west, double east) {
-  TRunParams p;
-  p.Y_min = south;
-  p.Y_max = north;
-  p.X_min = west;
-  p.X_max = east;
-  return p;
-}
+using test::Box;
 
 double CentreY(double north, int row) { return (north - dlat * (row - 1)) - dlat / 2; }
 double CentreX(double west, int column) { return (west + dlon * (column - 1)) + dlon / 2; }

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "support/run_box.h"
+
 namespace velmora {
 namespace {
 
@@ -55,14 +57,7 @@ TEST(SheetExtent, BitExactEdges) {
   EXPECT_EQ(e.north, 35.75);
 }
 
-TRunParams Box(double south, double north, double west, double east) {
-  TRunParams p;
-  p.Y_min = south;
-  p.Y_max = north;
-  p.X_min = west;
-  p.X_max = east;
-  return p;
-}
+using test::Box;
 
 TEST(SheetTouchesBox, ClosedOnEverySide) {
   const TRunParams defaults = Box(26.056649, 26.881738, 127.619553, 128.357271);
