@@ -1,10 +1,14 @@
 #include "output/format_fixed.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
+
+#include "output/fixed_units.h"
 
 namespace velmora {
 
@@ -91,6 +95,48 @@ std::size_t FormatExponent(double m, bool negative, int width, char* out) {
   return width > n + 8 ? PadLeft(out, len, width) : len;
 }
 
+// "00".."99": two digits per table look-up.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The number of decimal digits of v (1 for 0).
+int DigitCount(std::uint64_t v) {
+  v |= 1;
+  // ⌊log10 v⌋ is ⌊log2 v⌋ · log10 2 (about 1233 / 4096), or one more.
+  const int guess = (static_cast<int>(std::bit_width(v)) * 1233) >> 12;
+  return guess + (v >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
+
+// Writes the last `count` decimal digits of v, zeros in front, ending at `end`.
+void WriteDigits(std::uint64_t v, int count, char* end) {
+  for (; count >= 2; count -= 2, v /= 100) {
+    end -= 2;
+    std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
+  }
+  if (count == 1) end[-1] = static_cast<char>('0' + v % 10);
+}
+
+// Steps 4 and 5 for the units N of the kernel: N / 10^d with d decimals.
+std::size_t ComposeUnits(std::uint64_t units, bool negative, int width, int decimals,
+                         char* out) {
+  const int digits = std::max(DigitCount(units), decimals + 1);  // a 0 before the point
+  const int text = (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0);
+  const int length = std::max(text, width);
+  char* const end = out + length;
+  WriteDigits(units, digits, end);
+  if (decimals > 0) {  // the integer digits move one left, the point goes between
+    char* const point = end - decimals - 1;
+    std::memmove(point - (digits - decimals), point - (digits - decimals) + 1,
+                 static_cast<std::size_t>(digits - decimals));
+    *point = '.';
+  }
+  if (negative) out[length - text] = '-';
+  std::memset(out, ' ', static_cast<std::size_t>(length - text));
+  return static_cast<std::size_t>(length);
+}
+
 std::size_t FormatNonFinite(double value, int width, char* out) {
   const std::string_view text = std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
   std::memcpy(out, text.data(), text.size());
@@ -104,8 +150,11 @@ std::size_t FormatFixed(double value, int width, int decimals, char* out) {
   const bool negative = value < 0;
   const double m = std::fabs(value);
   if (m >= kExponentFormFrom) return FormatExponent(m, negative, width, out);
+  if (const std::optional<std::uint64_t> units = FixedUnits(m, decimals))
+    return ComposeUnits(*units, negative, width, decimals, out);
 
-  // Steps 2 and 3: the integer digits and `decimals` decimals, rounded.
+  // Outside the kernel's domain, steps 2 and 3 on the expansion: the integer
+  // digits and `decimals` decimals, rounded.
   const TDecimal e = Expand(m);
   // The expansion of a magnitude below 10 starts with its units digit (0
   // below 1), and larger ones have no leading zero.
