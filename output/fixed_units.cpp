@@ -1,5 +1,6 @@
 #include "output/fixed_units.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 
@@ -23,11 +24,19 @@ constexpr std::array<std::uint64_t, kFirstRoundingDecimals + 1> kRoundUpFrom = [
   return t;
 }();
 
-// P: decimals kept by the first rounding, for 0 ≤ m < 2^52 (< 10^16).
-int FirstRoundingDecimals(double m) {
-  if (m < 10) return kFirstRoundingDecimals;
-  int e = 1;  // 10^e ≤ m
-  while (m >= static_cast<double>(kPowersOfTen[static_cast<std::size_t>(e) + 1])) ++e;
+// 10^0 .. 10^16 as doubles, all exact.
+constexpr std::array<double, 17> kDecimalPowers = [] {
+  std::array<double, 17> p{};
+  for (std::size_t i = 0; i < p.size(); ++i) p[i] = static_cast<double>(kPowersOfTen[i]);
+  return p;
+}();
+
+// P, the decimals kept by the first rounding, for m < 2^52 with binary
+// exponent b = ⌊log2 m⌋: E = ⌊log10 m⌋ is ⌊b · log10 2⌋ or one more, and
+// ⌊b · 1233 / 4096⌋ = ⌊b · log10 2⌋ for 0 ≤ b ≤ 64. Below 10, E counts as 0.
+int FirstRoundingDecimals(double m, int b) {
+  const int guess = (std::max(b, 0) * 1233) >> 12;
+  const int e = guess + (m >= kDecimalPowers[static_cast<std::size_t>(guess) + 1] ? 1 : 0);
   return kFirstRoundingDecimals - e;
 }
 
@@ -45,7 +54,7 @@ std::optional<std::uint64_t> FixedUnits(double m, int decimals) {
   const std::uint64_t significand = (bits & ((std::uint64_t{1} << kSignificandBits) - 1)) |
                                     (std::uint64_t{1} << kSignificandBits);
 
-  const int k = FirstRoundingDecimals(m) - decimals;
+  const int k = FirstRoundingDecimals(m, biased - 1023) - decimals;
   if (k < 1) return std::nullopt;
 
   // m · 10^d = (M · 10^d) / 2^s, exact in 128 bits (< 2^53 · 2^64).

@@ -39,7 +39,8 @@ TDecimal Expand(double m) {
     return e;
   }
   const char* end = std::to_chars(text, text + sizeof text, m, std::chars_format::scientific,
-                                  kSignificantDigits - 1).ptr;
+                                  kSignificantDigits - 1)
+                        .ptr;
   const char* mark = std::find(static_cast<const char*>(text), end, 'e');
   for (const char* p = text; p != mark; ++p)
     if (*p != '.') e.digits[e.count++] = *p;
@@ -109,31 +110,35 @@ int DigitCount(std::uint64_t v) {
   return guess + (v >= kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
-// Writes the last `count` decimal digits of v, zeros in front, ending at `end`.
-void WriteDigits(std::uint64_t v, int count, char* end) {
-  for (; count >= 2; count -= 2, v /= 100) {
-    end -= 2;
-    std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
-  }
-  if (count == 1) end[-1] = static_cast<char>('0' + v % 10);
+// Writes the two last decimal digits of v ending at `end`; returns v / 100.
+std::uint64_t WritePair(std::uint64_t v, char*& end) {
+  end -= 2;
+  std::memcpy(end, kDigitPairs + 2 * (v % 100), 2);
+  return v / 100;
 }
 
-// Steps 4 and 5 for the units N of the kernel: N / 10^d with d decimals.
-std::size_t ComposeUnits(std::uint64_t units, bool negative, int width, int decimals,
-                         char* out) {
+// Steps 4 and 5 for the units N of the kernel: N / 10^d with d decimals,
+// written from the right: decimals, point, integer digits, sign, blanks.
+std::size_t ComposeUnits(std::uint64_t units, bool negative, int width, int decimals, char* out) {
   const int digits = std::max(DigitCount(units), decimals + 1);  // a 0 before the point
   const int text = (negative ? 1 : 0) + digits + (decimals > 0 ? 1 : 0);
   const int length = std::max(text, width);
-  char* const end = out + length;
-  WriteDigits(units, digits, end);
-  if (decimals > 0) {  // the integer digits move one left, the point goes between
-    char* const point = end - decimals - 1;
-    std::memmove(point - (digits - decimals), point - (digits - decimals) + 1,
-                 static_cast<std::size_t>(digits - decimals));
-    *point = '.';
+  char* p = out + length;
+  int fraction = decimals;
+  for (; fraction >= 2; fraction -= 2) units = WritePair(units, p);
+  if (fraction == 1) {
+    *--p = static_cast<char>('0' + units % 10);
+    units /= 10;
   }
-  if (negative) out[length - text] = '-';
-  std::memset(out, ' ', static_cast<std::size_t>(length - text));
+  if (decimals > 0) *--p = '.';
+  while (units >= 100) units = WritePair(units, p);
+  if (units >= 10) {
+    WritePair(units, p);
+  } else {
+    *--p = static_cast<char>('0' + units);
+  }
+  if (negative) *--p = '-';
+  while (p != out) *--p = ' ';
   return static_cast<std::size_t>(length);
 }
 
