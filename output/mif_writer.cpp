@@ -5,13 +5,13 @@ namespace velmora {
 namespace {
 
 void WriteCoordinateLine(TTextLineWriter& mif, double longitude, double latitude) {
-  mif.WriteFixed(longitude, 12, 7);
-  mif.WriteFixed(latitude, 12, 7);
+  mif.WriteCoordinate(longitude);
+  mif.WriteCoordinate(latitude);
   mif.WriteLine();
 }
 
 void WriteElevationLine(TTextLineWriter& mid, double h) {
-  mid.WriteFixed(h, 6, 1);
+  mid.WriteElevation(h);
   mid.WriteLine();
 }
 

@@ -7,6 +7,12 @@ namespace velmora {
 void TTextLineWriter::Create(std::string_view fullName) {
   file_ = THostFile::CreateOutput(fullName);
   if (!block_) block_ = std::make_unique<char[]>(kBlockSize);
+  if (!coordinates_) {
+    // 4800 slots per degree for the cells' centres and edges, 10 per metre
+    // for elevation tenths (output/field_texts.h).
+    coordinates_ = std::make_unique<TFieldTexts>(12, 7, 4800.0, 1024);
+    elevations_ = std::make_unique<TFieldTexts>(6, 1, 10.0, 4096);
+  }
   used_ = 0;
 }
 
@@ -16,13 +22,7 @@ void TTextLineWriter::Flush() {
   file_.Write(block_.get(), bytes);
 }
 
-char* TTextLineWriter::Reserve(std::size_t bytes) {
-  if (kBlockSize - used_ < bytes) Flush();
-  return block_.get() + used_;
-}
-
-void TTextLineWriter::WriteText(std::string_view text) {
-  if (text.empty()) return;  // an empty view may carry no pointer at all
+void TTextLineWriter::WriteAcrossBlocks(std::string_view text) {
   while (text.size() > kBlockSize - used_) {
     const std::size_t part = kBlockSize - used_;
     std::memcpy(block_.get() + used_, text.data(), part);
@@ -32,15 +32,6 @@ void TTextLineWriter::WriteText(std::string_view text) {
   }
   std::memcpy(block_.get() + used_, text.data(), text.size());
   used_ += text.size();
-}
-
-void TTextLineWriter::WriteLine(std::string_view text) {
-  WriteText(text);
-  WriteText("\r\n");
-}
-
-void TTextLineWriter::WriteFixed(double value, int width, int decimals) {
-  used_ += FormatFixed(value, width, decimals, Reserve(kMaxFixedChars));
 }
 
 void TTextLineWriter::Close() {

@@ -8,10 +8,12 @@
 // writer releases its file without writing the bytes still held.
 #pragma once
 
+#include <cstring>
 #include <memory>
 #include <string_view>
 
 #include "host/host_file.h"
+#include "output/field_texts.h"
 #include "output/format_fixed.h"
 
 namespace velmora {
@@ -24,9 +26,26 @@ class TTextLineWriter {
   // existing one, and opens it for writing.
   void Create(std::string_view fullName);
 
-  void WriteText(std::string_view text);
-  void WriteLine(std::string_view text = {});  // the text, then CR LF
-  void WriteFixed(double value, int width, int decimals);
+  void WriteText(std::string_view text) {
+    if (text.size() > kBlockSize - used_) return WriteAcrossBlocks(text);
+    if (!text.empty()) std::memcpy(block_.get() + used_, text.data(), text.size());
+    used_ += text.size();
+  }
+
+  void WriteLine(std::string_view text = {}) {  // the text, then CR LF
+    WriteText(text);
+    WriteText("\r\n");
+  }
+
+  void WriteFixed(double value, int width, int decimals) {
+    used_ += FormatFixed(value, width, decimals, Room(kMaxFixedChars));
+  }
+
+  // WriteFixed(value, 12, 7), the shape of every coordinate, and
+  // WriteFixed(value, 6, 1), that of every elevation, with the texts of
+  // recent values remembered (output/field_texts.h).
+  void WriteCoordinate(double value) { used_ += coordinates_->Write(value, Room(kMaxFixedChars)); }
+  void WriteElevation(double value) { used_ += elevations_->Write(value, Room(kMaxFixedChars)); }
 
   // Passes every byte still held to the file system and releases the file.
   void Close();
@@ -34,12 +53,21 @@ class TTextLineWriter {
  private:
   static constexpr std::size_t kBlockSize = 256 * 1024;
 
+  // The end of the block's bytes, with room for `bytes` more after it
+  // (bytes <= kBlockSize); passes the block on first when it lacks the room.
+  char* Room(std::size_t bytes) {
+    if (kBlockSize - used_ < bytes) Flush();
+    return block_.get() + used_;
+  }
+
+  void WriteAcrossBlocks(std::string_view text);
   void Flush();
-  char* Reserve(std::size_t bytes);
 
   THostFile file_;
   std::unique_ptr<char[]> block_;
   std::size_t used_ = 0;
+  std::unique_ptr<TFieldTexts> coordinates_;
+  std::unique_ptr<TFieldTexts> elevations_;
 };
 
 }  // namespace velmora

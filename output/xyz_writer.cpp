@@ -3,11 +3,11 @@
 namespace velmora {
 
 void WriteXyzLine(TTextLineWriter& txt, const TGridCell& cell) {
-  txt.WriteFixed(cell.x, 12, 7);
+  txt.WriteCoordinate(cell.x);
   txt.WriteText(",");
-  txt.WriteFixed(cell.y, 12, 7);
+  txt.WriteCoordinate(cell.y);
   txt.WriteText(",");
-  txt.WriteFixed(cell.h, 6, 1);
+  txt.WriteElevation(cell.h);
   txt.WriteLine();
 }
 

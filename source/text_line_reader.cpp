@@ -1,5 +1,7 @@
 #include "source/text_line_reader.h"
 
+#include <cstring>
+
 namespace velmora {
 
 namespace {
@@ -7,6 +9,16 @@ namespace {
 constexpr char kCarriageReturn = 13;
 constexpr char kLineFeed = 10;
 constexpr char kEndOfInput = 26;
+
+// The first carriage return or byte 26 in [begin, end), or end.
+const char* FindLineEnd(const char* begin, const char* end) {
+  const auto* cr = static_cast<const char*>(
+      std::memchr(begin, kCarriageReturn, static_cast<std::size_t>(end - begin)));
+  const char* limit = cr != nullptr ? cr : end;
+  const auto* eof = static_cast<const char*>(
+      std::memchr(begin, kEndOfInput, static_cast<std::size_t>(limit - begin)));
+  return eof != nullptr ? eof : limit;
+}
 
 }  // namespace
 
@@ -31,8 +43,7 @@ std::string_view TTextLineReader::ReadLine() {
   while (Fill()) {
     const char* begin = block_.get() + pos_;
     const char* end = block_.get() + size_;
-    const char* stop = begin;
-    while (stop != end && *stop != kCarriageReturn && *stop != kEndOfInput) ++stop;
+    const char* stop = FindLineEnd(begin, end);
     pos_ = static_cast<std::size_t>(stop - block_.get());
     if (stop == end) {
       line_.append(begin, end);

@@ -2,7 +2,8 @@
 // references on every input a run can meet and around every rounding edge:
 // every cell centre and region corner of every map sheet of Japan, every
 // elevation k/10, the doubles around decimal midpoints, the edges of the
-// exact kernel's domain and seeded random doubles.
+// exact kernel's domain and seeded random doubles; and the remembered fields
+// of the line writer against FormatFixed itself.
 //
 // Two references: the big-integer expansion of support/fixed_reference.h,
 // and, where millions of values are checked, one built on std::to_chars,
@@ -21,7 +22,9 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "output/field_texts.h"
 #include "output/format_fixed.h"
 #include "source/sheet_grid.h"
 #include "source/sheet_index.h"
@@ -191,6 +194,67 @@ TEST(FormatFixedDifferential, KernelDomainEdges) {
       CheckAroundMidpoint(checker, -std::ldexp(1.5, e), 4, d);
     }
     if (HasFatalFailure()) return;
+  }
+}
+
+// The remembered fields of the line writer give FormatFixed's bytes: on the
+// cell centres of neighbouring sheets in run order, on values that share a
+// slot, on the two zeros (one slot, different bits), at the edge of the
+// remembered range and on values outside it.
+TEST(FormatFixedDifferential, RememberedFieldsMatchFormatFixed) {
+  const struct {
+    int width, decimals;
+    double perUnit;
+    std::size_t slots;
+  } shapes[] = {{12, 7, 4800.0, 1024}, {6, 1, 10.0, 4096}, {0, 3, 1.0, 2}};
+  std::vector<double> values;
+  for (int sheet = 0; sheet < 3; ++sheet) {
+    const TSheetExtent e = Sheet(53, 39, sheet);
+    for (int i = 1; i <= 30; ++i) {
+      const double y = (e.north - dlat * (i - 1)) - dlat / 2;
+      for (int j = 1; j <= kGridColumns; ++j) {
+        const double x = (e.west + dlon * (j - 1)) + dlon / 2;
+        for (double v : {x, y, x - dlon / 2, y + dlat / 2, (i * 37 + j * 11) % 4000 / 10.0})
+          values.push_back(v);
+      }
+    }
+  }
+  for (double v : {0.0,
+                   -0.0,
+                   0.0,
+                   1024 / 4800.0,
+                   0.0,
+                   409.6,
+                   0.0,
+                   -0.04,
+                   999999.99999999,
+                   -999999.99999999,
+                   1e6,
+                   -1e6,
+                   1e6,
+                   1e30,
+                   -1e30,
+                   1e37,
+                   HUGE_VAL,
+                   -HUGE_VAL,
+                   std::nan(""),
+                   0.25,
+                   0.25 + 1024 / 4800.0,
+                   0.25})
+    values.push_back(v);
+  // Neighbouring doubles around a midpoint: one slot, texts either side.
+  for (double midpoint : {139.12345675, 35.00000005, 12.25, -0.05}) {
+    double v = std::nextafter(std::nextafter(midpoint, -HUGE_VAL), -HUGE_VAL);
+    for (int i = 0; i < 5; ++i, v = std::nextafter(v, HUGE_VAL)) values.insert(values.end(), 2, v);
+  }
+  for (const auto& shape : shapes) {
+    TFieldTexts texts(shape.width, shape.decimals, shape.perUnit, shape.slots);
+    for (double v : values) {
+      char out[kMaxFixedChars];
+      const std::size_t length = texts.Write(v, out);
+      ASSERT_EQ(std::string(out, length), FormatFixed(v, shape.width, shape.decimals))
+          << "value " << v << " w " << shape.width << " d " << shape.decimals;
+    }
   }
 }
 
