@@ -41,24 +41,33 @@ class TTextLineWriter {
     used_ += FormatFixed(value, width, decimals, Room(kMaxFixedChars));
   }
 
-  // WriteFixed(value, 12, 7), the shape of every coordinate, and
-  // WriteFixed(value, 6, 1), that of every elevation, with the texts of
-  // recent values remembered (output/field_texts.h).
-  void WriteCoordinate(double value) { used_ += coordinates_->Write(value, Room(kMaxFixedChars)); }
-  void WriteElevation(double value) { used_ += elevations_->Write(value, Room(kMaxFixedChars)); }
+  // Composing in place, for writers that know a whole line (or object) at
+  // once: Room(bytes) is where the next `bytes` bytes go (bytes <= 256 KiB; the
+  // block is passed on first when it lacks them); the Put functions write at
+  // `at` and return the end of what they wrote; Commit(end) counts the bytes
+  // up to `end` as written. Nothing composed counts before Commit.
+  char* Room(std::size_t bytes) {
+    if (kBlockSize - used_ < bytes) Flush();
+    return block_.get() + used_;
+  }
+  void Commit(const char* end) { used_ = static_cast<std::size_t>(end - block_.get()); }
+
+  static char* Put(std::string_view text, char* at) {
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+  }
+  // FormatFixed(value, 12, 7), the shape of every coordinate, and
+  // FormatFixed(value, 6, 1), that of every elevation, with the texts of
+  // recent values remembered (output/field_texts.h). Each needs
+  // kMaxFixedChars of room at `at`.
+  char* PutCoordinate(double value, char* at) { return at + coordinates_->Write(value, at); }
+  char* PutElevation(double value, char* at) { return at + elevations_->Write(value, at); }
 
   // Passes every byte still held to the file system and releases the file.
   void Close();
 
  private:
   static constexpr std::size_t kBlockSize = 256 * 1024;
-
-  // The end of the block's bytes, with room for `bytes` more after it
-  // (bytes <= kBlockSize); passes the block on first when it lacks the room.
-  char* Room(std::size_t bytes) {
-    if (kBlockSize - used_ < bytes) Flush();
-    return block_.get() + used_;
-  }
 
   void WriteAcrossBlocks(std::string_view text);
   void Flush();

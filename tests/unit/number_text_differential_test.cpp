@@ -1,9 +1,10 @@
-// The numeric text rule's short way for whole numbers (blanks, a sign,
-// digits) against its general reading: appending the exponent "e0" changes
-// no accepted value but sends the text down the general path, so every text
-// the rule accepts must read the same both ways. Over every text of up to
-// five bytes (a grid field) from the bytes that matter, and whole numbers
-// around the short way's 15-digit limit.
+// The numeric text rule's short way for five-byte whole numbers (blanks, a
+// sign, digits: a grid field) against its general reading: appending the
+// exponent "e0" changes no accepted value but sends the text down the general
+// path, so every text the rule accepts must read the same both ways (and
+// hold a mantissa: the rule refuses a text of blanks and a sign, which "e0"
+// would make whole). Over every text of up to five bytes from the bytes that
+// matter, and every byte value in every position of typical fields.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -17,8 +18,13 @@ namespace velmora {
 namespace {
 
 ::testing::AssertionResult ReadsAsGeneralPath(const std::string& text) {
+  // A text with an exponent of its own, and a refused one, take the general path.
+  if (text.find_first_of("eE") != std::string::npos) return ::testing::AssertionSuccess();
   const TParsedNumber direct = ParseNumberText(text);
-  if (direct.errorPos != 0) return ::testing::AssertionSuccess();  // the general path itself
+  if (direct.errorPos != 0) return ::testing::AssertionSuccess();
+  // "e0" would make a text of blanks and a sign acceptable; the rule refuses it.
+  if (text.find_first_of("0123456789.") == std::string::npos)
+    return ::testing::AssertionFailure() << "\"" << text << "\" accepted without a mantissa";
   const TParsedNumber general = ParseNumberText(text + "e0");
   if (general.errorPos == 0 &&
       std::bit_cast<std::uint64_t>(general.value) == std::bit_cast<std::uint64_t>(direct.value))
@@ -42,13 +48,18 @@ TEST(NumberTextDifferential, EveryShortTextReadsAsTheGeneralRule) {
   for (const std::string& text : texts) ASSERT_TRUE(ReadsAsGeneralPath(text));
 }
 
-// Whole numbers of 14 to 17 digits, with blanks and signs: the short way
-// stops at 15 digits, the general path takes the rest.
-TEST(NumberTextDifferential, WholeNumbersAroundFifteenDigits) {
-  for (const std::string digits : {"99999999999999", "999999999999999", "9999999999999999",
-                                   "12345678901234567", "000000000000000001", "100000000000000"})
-    for (const std::string prefix : {"", " ", "   -", "+", "-"})
-      ASSERT_TRUE(ReadsAsGeneralPath(prefix + digits));
+// Every byte value at every position of typical fields: the five-byte short
+// way classifies each byte, high bytes and control bytes included.
+TEST(NumberTextDifferential, EveryByteInEveryPositionOfAField) {
+  for (const std::string field : {"  123", " -999", "-9999", "99999", "    0", "+   1"}) {
+    for (std::size_t position = 0; position < field.size(); ++position) {
+      for (int byte = 0; byte < 256; ++byte) {
+        std::string text = field;
+        text[position] = static_cast<char>(byte);
+        ASSERT_TRUE(ReadsAsGeneralPath(text)) << "byte " << byte << " at " << position;
+      }
+    }
+  }
 }
 
 }  // namespace
