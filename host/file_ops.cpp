@@ -1,6 +1,7 @@
 #include "host/file_ops.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,10 +18,26 @@ T OrErrno(T result) {
   return result < 0 ? static_cast<T>(-errno) : result;
 }
 
+// 0 when `fd` is a regular file, else the error to refuse it with.
+int NotARegularFile(int fd) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return errno;
+  if (S_ISDIR(st.st_mode)) return EISDIR;
+  return S_ISREG(st.st_mode) ? 0 : EACCES;
+}
+
 }  // namespace
 
+// The open does not wait (a FIFO would hold it until some writer came);
+// only a regular file is kept (a device such as /dev/zero never ends).
 int TFileOps::OpenRead(const std::string& path) {
-  return OrErrno(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return -errno;
+  int err = NotARegularFile(fd);
+  if (err == 0 && ::fcntl(fd, F_SETFL, 0) != 0) err = errno;  // reads wait again
+  if (err == 0) return fd;
+  ::close(fd);
+  return -err;
 }
 
 int TFileOps::CreateWrite(const std::string& path) {

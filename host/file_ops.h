@@ -14,7 +14,9 @@ namespace velmora {
 class TFileOps {
  public:
   virtual ~TFileOps() = default;
-  virtual int OpenRead(const std::string& path);    // descriptor, or -errno
+  // Descriptor, or -errno; anything but a regular file is refused (EISDIR for
+  // a folder, EACCES for a FIFO or device).
+  virtual int OpenRead(const std::string& path);
   virtual int CreateWrite(const std::string& path); // descriptor, or -errno; empties an existing file
   virtual long Read(int fd, char* buffer, std::size_t size);        // bytes (0 at end), or -errno
   virtual long Write(int fd, const char* data, std::size_t size);   // bytes written, or -errno
