@@ -176,10 +176,22 @@ TEST_P(FaultInjectionTest, EveryCallFailsCleanly) {
   ASSERT_EQ(clean.log.lines.size(), 4u);  // index path, two sheets, completion
   ASSERT_EQ(clean.strayCalls, 0u);
   ASSERT_EQ(clean.leftOpen, 0u);
-  if (GetParam() == TOutputFormat::ofRegionMif) {
-    const auto writes = std::count_if(clean.calls.begin(), clean.calls.end(),
-                                      [](const auto& c) { return c.call == TFileCall::kWrite; });
-    ASSERT_GT(writes, 2);  // the .mif in several blocks, the .mid in one
+  // The sweep covers every kind of call on every file of the run.
+  const auto made = [&](TFileCall call, const fs::path& path) {
+    return std::count_if(clean.calls.begin(), clean.calls.end(),
+                         [&](const auto& c) { return c.call == call && c.path == path.string(); });
+  };
+  const std::vector<std::string> outputs = GetParam() == TOutputFormat::ofXyzText
+                                               ? std::vector<std::string>{"out.txt"}
+                                               : std::vector<std::string>{"out.mif", "out.mid"};
+  for (const auto& name : outputs)
+    for (const TFileCall call : {TFileCall::kCreateWrite, TFileCall::kWrite, TFileCall::kClose})
+      EXPECT_GT(made(call, out_.path() / name), 0) << CallName(call) << " " << name;
+  for (const char* input : {"zumei.csv", "data/3927/392754.mem", "data/3927/392755.mem"})
+    for (const TFileCall call : {TFileCall::kOpenRead, TFileCall::kRead, TFileCall::kClose})
+      EXPECT_GT(made(call, disc_.path() / input), 0) << CallName(call) << " " << input;
+  if (GetParam() == TOutputFormat::ofRegionMif) {  // the .mif in several blocks, during the walk
+    EXPECT_GT(made(TFileCall::kWrite, out_.path() / "out.mif"), 1);
   }
 
   const TFileStamps disc = Stamps(disc_.path());
