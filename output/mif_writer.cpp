@@ -1,5 +1,7 @@
 #include "output/mif_writer.h"
 
+#include "output/coordinate_text.h"
+
 namespace velmora {
 
 namespace {
@@ -12,10 +14,10 @@ constexpr std::size_t kElevationLineRoom = kMaxFixedChars + 2;
 constexpr std::size_t kPointRoom = 8 + kCoordinateLineRoom + 22;
 constexpr std::size_t kRegionRoom = 16 + 5 * kCoordinateLineRoom + 44;
 
-char* PutCoordinateLine(TTextLineWriter& mif, double longitude, double latitude, char* at) {
-  at = mif.PutCoordinate(longitude, at);
-  at = mif.PutCoordinate(latitude, at);
-  return TTextLineWriter::Put("\r\n", at);
+// Longitude and latitude side by side, then CR LF.
+char* PutCoordinateLine(const TCoordinateText& longitude, const TCoordinateText& latitude,
+                        char* at) {
+  return TTextLineWriter::Put("\r\n", latitude.PutAt(longitude.PutAt(at)));
 }
 
 void WriteElevationLine(TTextLineWriter& mid, double h) {
@@ -37,24 +39,49 @@ void WriteMifHeader(TTextLineWriter& mif) {
   mif.WriteLine();
 }
 
+void WritePointObjects(TTextLineWriter& mif, TTextLineWriter& mid,
+                       std::span<const TGridCell> cells) {
+  TRecurringCoordinate latitude;  // one per row
+  TCoordinateText longitude;
+  for (const TGridCell& cell : cells) {
+    WriteElevationLine(mid, cell.h);
+    longitude.Set(mif, cell.x);
+    char* p = mif.Room(kPointRoom);
+    p = TTextLineWriter::Put("Point \r\n", p);
+    p = PutCoordinateLine(longitude, latitude.For(mif, cell.y), p);
+    mif.Commit(TTextLineWriter::Put("    Symbol (34,0,9) \r\n", p));
+  }
+}
+
+void WriteRegionObjects(TTextLineWriter& mif, TTextLineWriter& mid,
+                        std::span<const TGridCell> cells) {
+  // A row's cells share their corners' latitudes; each cell's west and east
+  // longitudes serve two or three corners.
+  TRecurringCoordinate south, north;
+  TCoordinateText west, east;
+  for (const TGridCell& cell : cells) {
+    WriteElevationLine(mid, cell.h);
+    west.Set(mif, cell.x - hx);
+    east.Set(mif, cell.x + hx);
+    const TCoordinateText& s = south.For(mif, cell.y - hy);
+    const TCoordinateText& n = north.For(mif, cell.y + hy);
+    char* p = mif.Room(kRegionRoom);
+    p = TTextLineWriter::Put("Region  1\r\n  5\r\n", p);
+    p = PutCoordinateLine(west, s, p);
+    p = PutCoordinateLine(east, s, p);
+    p = PutCoordinateLine(east, n, p);
+    p = PutCoordinateLine(west, n, p);
+    p = PutCoordinateLine(west, s, p);
+    mif.Commit(TTextLineWriter::Put("    Pen (1,2,0) \r\n    Brush (1,0,16777215)\r\n", p));
+  }
+}
+
 void WritePointObject(TTextLineWriter& mif, TTextLineWriter& mid, const TGridCell& cell) {
-  WriteElevationLine(mid, cell.h);
-  char* p = mif.Room(kPointRoom);
-  p = TTextLineWriter::Put("Point \r\n", p);
-  p = PutCoordinateLine(mif, cell.x, cell.y, p);
-  mif.Commit(TTextLineWriter::Put("    Symbol (34,0,9) \r\n", p));
+  WritePointObjects(mif, mid, {&cell, 1});
 }
 
 void WriteRegionObject(TTextLineWriter& mif, TTextLineWriter& mid, const TGridCell& cell) {
-  WriteElevationLine(mid, cell.h);
-  char* p = mif.Room(kRegionRoom);
-  p = TTextLineWriter::Put("Region  1\r\n  5\r\n", p);
-  p = PutCoordinateLine(mif, cell.x - hx, cell.y - hy, p);
-  p = PutCoordinateLine(mif, cell.x + hx, cell.y - hy, p);
-  p = PutCoordinateLine(mif, cell.x + hx, cell.y + hy, p);
-  p = PutCoordinateLine(mif, cell.x - hx, cell.y + hy, p);
-  p = PutCoordinateLine(mif, cell.x - hx, cell.y - hy, p);
-  mif.Commit(TTextLineWriter::Put("    Pen (1,2,0) \r\n    Brush (1,0,16777215)\r\n", p));
+  WriteRegionObjects(mif, mid, {&cell, 1});
 }
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 // latitude, side by side), elevations 6,1. Every write may throw ERunFailure.
 #pragma once
 
+#include <span>
+
 #include "output/text_line_writer.h"
 #include "source/sheet_grid.h"
 
@@ -25,5 +27,12 @@ void WritePointObject(TTextLineWriter& mif, TTextLineWriter& mid, const TGridCel
 // "  5", the corners south-west, south-east, north-east, north-west,
 // south-west, and the pen and brush lines.
 void WriteRegionObject(TTextLineWriter& mif, TTextLineWriter& mid, const TGridCell& cell);
+
+// One object per cell, in order: WritePointObject or WriteRegionObject for
+// each, in one call.
+void WritePointObjects(TTextLineWriter& mif, TTextLineWriter& mid,
+                       std::span<const TGridCell> cells);
+void WriteRegionObjects(TTextLineWriter& mif, TTextLineWriter& mid,
+                        std::span<const TGridCell> cells);
 
 }  // namespace velmora

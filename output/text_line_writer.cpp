@@ -6,7 +6,7 @@ namespace velmora {
 
 void TTextLineWriter::Create(std::string_view fullName) {
   file_ = THostFile::CreateOutput(fullName);
-  if (!block_) block_ = std::make_unique<char[]>(kBlockSize);
+  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize);
   if (!coordinates_) {
     // 4800 slots per degree for the cells' centres and edges, 10 per metre
     // for elevation tenths (output/field_texts.h).

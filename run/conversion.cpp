@@ -26,11 +26,13 @@ class TOutputs final : public TCellSink {
     }
   }
 
-  void Write(const TGridCell& cell) override {
+  void Write(const TGridCell& cell) override { WriteRow({&cell, 1}); }
+
+  void WriteRow(std::span<const TGridCell> cells) override {
     switch (format_) {
-      case TOutputFormat::ofPointMif: WritePointObject(first_, mid_, cell); break;
-      case TOutputFormat::ofRegionMif: WriteRegionObject(first_, mid_, cell); break;
-      case TOutputFormat::ofXyzText: WriteXyzLine(first_, cell); break;
+      case TOutputFormat::ofPointMif: WritePointObjects(first_, mid_, cells); break;
+      case TOutputFormat::ofRegionMif: WriteRegionObjects(first_, mid_, cells); break;
+      case TOutputFormat::ofXyzText: WriteXyzLines(first_, cells); break;
     }
   }
 

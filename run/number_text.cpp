@@ -1,14 +1,13 @@
 #include "run/number_text.h"
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 
 #include "run/run_failure.h"
+#include "run/short_whole_number.h"
 
 namespace velmora {
 
@@ -102,45 +101,6 @@ int ReadExponent(std::string_view t, std::size_t pos, std::int64_t& exponent) {
   return 0;
 }
 
-// The common case of the disc's fields, five bytes of blanks, an optional
-// sign and at least one digit, read all at once. That text is accepted and
-// its value is the whole number itself, which a double holds exactly;
-// nothing for any other five bytes.
-//
-// Bytes b0..b4 load as x = Σ b_i · 2^(8i). With y = x XOR 0x30 in every
-// byte, a digit byte becomes its value 0..9 and every other byte is 10 or
-// more, so bit 7 of ((y AND 0x7F) + 0x76) OR y marks the non-digits (no
-// carry crosses a byte: 0x7F + 0x76 < 0x100). The form holds when the
-// non-digits are exactly bytes 0..k−1 for some k ≤ 4, all blanks except that
-// byte k−1 may be the sign. The digits y_k..y_4, moved to bytes 3..7 of a
-// word, are an eight-digit decimal whose value three multiply-and-shift
-// steps gather (pairs, quads, all eight).
-std::optional<TParsedNumber> ParseFiveByteWholeNumber(const char* bytes) {
-  constexpr std::uint64_t kOnes = 0x01'01'01'01'01;  // one in each of the five bytes
-  std::uint64_t x = 0;
-  std::memcpy(&x, bytes, 5);  // little-endian: byte i at bits 8i
-  const std::uint64_t y = x ^ (0x30 * kOnes);
-  const std::uint64_t nonDigits = ((((y & (0x7F * kOnes)) + 0x76 * kOnes) | y) & (0x80 * kOnes));
-  const int k = std::popcount(nonDigits);
-  const std::uint64_t prefix = (std::uint64_t{1} << (8 * k)) - 1;  // bytes 0..k−1
-  if (k > 4 || nonDigits != (prefix & (0x80 * kOnes))) return std::nullopt;
-  const std::uint64_t blanks = 0x20 * kOnes;
-  bool negative = false;
-  if ((x & prefix) != (blanks & prefix)) {
-    const std::uint64_t beforeSign = prefix >> 8;
-    const auto sign = static_cast<char>(x >> (8 * (k - 1)));
-    if ((sign != '-' && sign != '+') || (x & beforeSign) != (blanks & beforeSign))
-      return std::nullopt;
-    negative = sign == '-';
-  }
-  std::uint64_t v = (y & ~prefix) << 24;
-  v = (v * (10 * 256 + 1)) >> 8 & 0x00FF'00FF'00FF'00FF;
-  v = (v * (100 * 65536 + 1)) >> 16 & 0x0000'FFFF'0000'FFFF;
-  v = (v * (10000 * (std::uint64_t{1} << 32) + 1)) >> 32;
-  const auto magnitude = static_cast<double>(v);
-  return TParsedNumber{HoldNumber(negative ? -magnitude : magnitude), 0};
-}
-
 TParsedNumber Rejected(const TMantissa& m, std::size_t errorIndex) {
   return {HoldNumber(DecimalValue(m, 0)), static_cast<int>(errorIndex + 1)};
 }
@@ -156,8 +116,8 @@ double HoldNumber(double value) {
 
 TParsedNumber ParseNumberText(std::string_view text) {
   if (text.size() == 5)
-    if (const std::optional<TParsedNumber> whole = ParseFiveByteWholeNumber(text.data()))
-      return *whole;
+    if (const std::optional<double> whole = ShortWholeNumber(FiveBytes(text.data())))
+      return {*whole, 0};
   TMantissa m;
   m.text = text;
   std::size_t pos = 0;

@@ -5,6 +5,8 @@
 // a metre; "-9999" marks a cell without data.
 #pragma once
 
+#include <span>
+
 #include "run/run_request.h"
 #include "source/sheet_index.h"
 #include "source/text_line_reader.h"
@@ -25,23 +27,29 @@ struct TGridCell {
   double h = 0;  // elevation, metres
 };
 
-// Receives the kept cells of a run, one at a time, in order.
+// Receives the kept cells of a run, in order: the cells of one grid row at a
+// time, west to east, all with the same y.
 class TCellSink {
  public:
   virtual ~TCellSink() = default;
   virtual void Write(const TGridCell& cell) = 0;
+  // A row's kept cells (never empty); by default each one handed to Write.
+  virtual void WriteRow(std::span<const TGridCell> cells) {
+    for (const TGridCell& cell : cells) Write(cell);
+  }
 };
 
 // Reads exactly 201 lines from `reader` (open at the start of the grid file)
 // and hands every cell that has data and whose centre lies in the rectangle
 // (Y_min <= y <= Y_max, X_min <= x < X_max) to `emit`, north to south and west
-// to east, with
+// to east, one row's kept cells per WriteRow, with
 //   y = (north − dlat × (i − 1)) − dlat / 2,  x = (west + dlon × (j − 1)) + dlon / 2,
 //   h = value of the cell text / 10.
 // A missing line or field reads as empty and gives h = 0. Rows outside the
 // latitude range are read but their fields are not parsed; in other rows every
 // field is parsed, so a value too large to hold throws the overflow failure
-// even for a cell west or east of the rectangle. Leaves the reader open.
+// even for a cell west or east of the rectangle (the kept cells of that row
+// before it are then not handed on). Leaves the reader open.
 void ReadSheetGrid(TTextLineReader& reader, const TSheetExtent& extent, const TRunParams& bounds,
                    TCellSink& emit);
 

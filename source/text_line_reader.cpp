@@ -24,7 +24,7 @@ const char* FindLineEnd(const char* begin, const char* end) {
 
 void TTextLineReader::Open(std::string_view pathText) {
   file_ = THostFile::OpenInput(pathText);
-  if (!block_) block_ = std::make_unique<char[]>(kBlockSize);
+  if (!block_) block_ = std::make_unique_for_overwrite<char[]>(kBlockSize);
   pos_ = size_ = 0;
   ended_ = false;
 }
