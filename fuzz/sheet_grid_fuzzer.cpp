@@ -1,11 +1,10 @@
 // A grid file of arbitrary bytes read by ReadSheetGrid, for the sheet of an
 // arbitrary mesh code and under arbitrary bounds, against a deliberately
 // plain reading of the same file: the same cells with the same bits, in the
-// same order, the same overflow failure at the same cell, and exactly 201
-// lines taken from the reader. Every cell lies in the rectangle, rows north
-// to south and cells west to east (the latitude test is the one of the
-// definition, "y < Y_min or y > Y_max skips the row", also for raw bounds
-// that are not numbers).
+// same order and handed on a row at a time, the same overflow failure in the
+// same row, and exactly 201 lines taken from the reader. Every cell lies in
+// the rectangle, rows north to south and cells west to east. A row is skipped
+// when y < Y_min or y > Y_max, also for raw bounds that are not numbers.
 //
 // Input: bytes 0-5 the mesh code; byte 6 the mode: bit 0 set takes the
 // bounds as four raw doubles (32 bytes) instead of four bytes that place a
@@ -14,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,32 +74,44 @@ std::optional<TInput> Split(std::string_view bytes) {
 }
 
 // Collects cells; its room for a whole sheet is kept from input to input.
+// Rows come whole: never empty, one latitude throughout.
 class TCells : public TCellSink {
  public:
   TCells() { cells.reserve(200 * 200); }
   void Write(const TGridCell& cell) override { cells.push_back(cell); }
+  void WriteRow(std::span<const TGridCell> row) override {
+    FUZZ_CHECK(!row.empty());
+    for (const TGridCell& cell : row) {
+      FUZZ_CHECK(std::memcmp(&cell.y, &row.front().y, sizeof cell.y) == 0);
+      Write(cell);
+    }
+  }
   std::vector<TGridCell> cells;
 };
 
 // The plain reading: line 1 skipped; rows 2-201 north to south; in each row
 // inside the latitude range, cell j at bytes 9 + 5(j - 1) to 13 + 5(j - 1)
 // (fewer where the row is shorter); "-9999" skipped, everything else
-// converted, and kept when its centre lies in the rectangle.
+// converted, and kept when its centre lies in the rectangle. A row's cells
+// are handed on once the row is done, so an overflow hands on none of its row.
 void ReferenceCells(TReferenceReader& reader, const TSheetExtent& e, const TRunParams& b,
                     TCellSink& out) {
   reader.ReadLine();
+  std::vector<TGridCell> kept;
   for (int i = 1; i <= 200; ++i) {
     const std::string row = reader.ReadLine();
     const double y = (e.north - dlat * (i - 1)) - dlat / 2;
     if (y < b.Y_min || y > b.Y_max) continue;
+    kept.clear();
     for (int j = 1; j <= 200; ++j) {
       const std::size_t start = 9 + 5 * static_cast<std::size_t>(j - 1);
       const std::string text = start < row.size() ? row.substr(start, 5) : std::string();
       if (text == "-9999") continue;
       const double h = ParseNumberText(text).value / 10;
       const double x = (e.west + dlon * (j - 1)) + dlon / 2;
-      if (b.X_min <= x && x < b.X_max) out.Write({x, y, h});
+      if (b.X_min <= x && x < b.X_max) kept.push_back({x, y, h});
     }
+    for (const TGridCell& cell : kept) out.Write(cell);
   }
 }
 
