@@ -37,8 +37,10 @@ std::optional<std::string> MatchInFolder(const std::string& folder, const std::s
 }  // namespace
 
 std::string NativePath(std::string_view pathText) {
-  pathText = pathText.substr(0, pathText.find('\0'));
-  if (pathText.size() > kMaxPathBytes) throw IoFailure(kInvalidName);
+  // A NUL cannot stand in a file name; cutting the text there would name
+  // another file (a base name "a<NUL>b" would make the .mif and the .mid one).
+  if (pathText.size() > kMaxPathBytes || pathText.find('\0') != std::string_view::npos)
+    throw IoFailure(kInvalidName);
   std::optional<std::string> decoded = Cp932ToUtf8Strict(pathText);
   if (!decoded) throw IoFailure(kInvalidName);
   std::string native = std::move(*decoded);

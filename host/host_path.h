@@ -11,11 +11,11 @@ namespace velmora {
 // The longest path text that names a file, in bytes.
 inline constexpr std::size_t kMaxPathBytes = 259;
 
-// The native path of a path text: cut at its first NUL byte, decoded from
-// CP932 (so the 0x5C trail byte of 表 or ソ is not a separator), every
-// backslash turned into '/', encoded as UTF-8.
-// Throws the I/O failure with code 3 ("不正なﾌｧｲﾙ名です") for a text of more
-// than kMaxPathBytes bytes, and for bytes that form no CP932 character.
+// The native path of a path text: decoded from CP932 (so the 0x5C trail byte
+// of 表 or ソ is not a separator), every backslash turned into '/', encoded as
+// UTF-8. Throws the I/O failure with code 3 ("不正なﾌｧｲﾙ名です") for a text of
+// more than kMaxPathBytes bytes, one holding a NUL byte, and one with bytes
+// that form no CP932 character.
 std::string NativePath(std::string_view pathText);
 
 // The existing file that `nativePath` names when letter case is ignored

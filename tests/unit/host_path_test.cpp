@@ -22,7 +22,6 @@ TEST(NativePath, DecodesAndTurnsSeparators) {
       // The second bytes of 表 and ソ are 0x5C: they are not separators.
       {"\x95\x5c\\\x83\x5c\\a", "表/ソ/a"},
       {"\xb6\xdd", "ｶﾝ"},
-      {std::string("abc\0def", 7), "abc"},  // cut at the first NUL
       {"", ""},
   };
   for (const auto& c : cases) {
@@ -36,6 +35,9 @@ TEST(NativePath, RefusesLongAndUndecodableTexts) {
   EXPECT_TRUE(test::ThrowsRunFailure([] { NativePath(std::string(260, 'a')); }, 3,
                                      "不正なﾌｧｲﾙ名です"));
   EXPECT_TRUE(test::ThrowsRunFailure([] { NativePath("a\x82"); }, 3, "不正なﾌｧｲﾙ名です"));
+  // Cut at the NUL, "out<NUL>x.mif" and "out<NUL>x.mid" would be one file.
+  EXPECT_TRUE(test::ThrowsRunFailure([] { NativePath(std::string("out\0x.mif", 9)); }, 3,
+                                     "不正なﾌｧｲﾙ名です"));
   EXPECT_TRUE(test::ThrowsRunFailure([] { NativePath("a\xff" "b"); }, 3, "不正なﾌｧｲﾙ名です"));
 }
 
