@@ -1,14 +1,15 @@
 // Microbenchmarks of the output path: one fixed-point field of each shape,
-// and one x,y,z line, point object and region object written into a line
-// writer on /dev/null. Values are the cell centres and region corners of a
-// sheet column and row, and every elevation tenth from -999.9 to 9999.9, so
-// the branches see what a run feeds them.
+// and one x,y,z line (alone, and within a row of 200), point object and
+// region object written into a line writer on /dev/null. Values are the cell centres and region
+// corners of a sheet column and row, and every elevation tenth from -999.9 to 9999.9, so the
+// branches see what a run feeds them.
 //
 // Each row prints the time per field or line and the count per second.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "output/format_fixed.h"
@@ -68,8 +69,8 @@ void Fields(benchmark::State& state, const std::vector<double>& values, int widt
 void BM_FormatFixed_12_7(benchmark::State& state) { Fields(state, Coordinates(), 12, 7); }
 void BM_FormatFixed_6_1(benchmark::State& state) { Fields(state, Elevations(), 6, 1); }
 
-// For scale: the library's own shortest-free fixed conversion at 7
-// decimals (not the field's rule: it rounds half-to-even in one step).
+// For scale: std::to_chars with 7 fixed decimals, the library's own exact
+// conversion (not the field's rule, which rounds twice).
 void BM_ToChars_Fixed7(benchmark::State& state) {
   const std::vector<double> values = Coordinates();
   char out[64];
@@ -114,10 +115,29 @@ void BM_WriteRegionObject(benchmark::State& state) {
   });
 }
 
+// A grid row of 200 cells at once, as a run hands them over; per line.
+void BM_WriteXyzRow(benchmark::State& state) {
+  const std::vector<TGridCell> cells = Cells();
+  TTextLineWriter txt;
+  txt.Create("/dev/null");
+  std::size_t row = 0;
+  const std::size_t rows = cells.size() / kGridColumns;
+  for (auto _ : state) {
+    WriteXyzLines(txt, std::span(cells).subspan(row * kGridColumns, kGridColumns));
+    if (++row == rows) row = 0;
+  }
+  txt.Close();
+  state.counters["per_item"] = benchmark::Counter(
+      kGridColumns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["lines/s"] =
+      benchmark::Counter(kGridColumns, benchmark::Counter::kIsIterationInvariantRate);
+}
+
 BENCHMARK(BM_FormatFixed_12_7);
 BENCHMARK(BM_FormatFixed_6_1);
 BENCHMARK(BM_ToChars_Fixed7);
 BENCHMARK(BM_WriteXyzLine);
+BENCHMARK(BM_WriteXyzRow);
 BENCHMARK(BM_WritePointObject);
 BENCHMARK(BM_WriteRegionObject);
 
