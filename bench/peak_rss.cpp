@@ -9,12 +9,11 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
+#include <unistd.h>  // environ
 
 #include <charconv>
 #include <cstddef>
 
-extern char** environ;
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;

@@ -36,8 +36,9 @@ inline std::optional<double> ShortWholeNumber(std::uint64_t x) {
   const std::uint64_t nonDigits = (((y & (0x7F * kOnes)) + 0x76 * kOnes) | y) & (0x80 * kOnes);
   // k: the first digit's byte (5 when there is none).
   const int k = std::countr_zero((~nonDigits & (0x80 * kOnes)) | std::uint64_t{1} << 47) / 8;
+  if (k > 4) return std::nullopt;
   const std::uint64_t prefix = (std::uint64_t{1} << (8 * k)) - 1;  // bytes 0..k−1
-  if (k > 4 || nonDigits != (prefix & (0x80 * kOnes))) return std::nullopt;
+  if (nonDigits != (prefix & (0x80 * kOnes))) return std::nullopt;
   const std::uint64_t blanks = 0x20 * kOnes;
   bool negative = false;
   if ((x & prefix) != (blanks & prefix)) {

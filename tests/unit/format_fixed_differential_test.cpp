@@ -42,7 +42,11 @@ bool LongSweep() {
 // for 10^E ≤ m < 10^(E+1).
 int FirstRoundingDecimals(double m) {
   int e = 0;
-  for (double next = 10; m >= next; next *= 10) ++e;  // exact powers up to 10^22
+  double next = 10;  // exact powers of ten up to 10^22
+  while (m >= next) {
+    ++e;
+    next *= 10;
+  }
   return 17 - e;
 }
 
