@@ -14,7 +14,6 @@
 #include <charconv>
 #include <cstddef>
 
-
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   pid_t pid = 0;
