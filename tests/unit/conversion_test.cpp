@@ -12,6 +12,8 @@
 
 #include "host/cp932.h"
 #include "support/run_failure_check.h"
+#include "support/failing_file_ops.h"
+#include "support/line_log.h"
 #include "support/tiny_disc.h"
 
 namespace velmora {
@@ -19,15 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TVectorLog : public TRunLog {
- public:
-  void Add(std::string_view line) override { lines.emplace_back(line); }
-  std::vector<std::string> lines;
-};
-
-int OpenDescriptors() {
-  return static_cast<int>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
-}
+using test::TLineLog;
 
 const std::string kShuri = "392754,\x8e\xf1\x97\xa2";  // 392754,首里
 const std::string kEast = "392755,\x93\x8c";          // 392755,東
@@ -63,7 +57,7 @@ class ConversionTest : public ::testing::Test {
 
   test::TTempFolder disc_, out_;
   fs::path previous_;
-  TVectorLog log_;
+  TLineLog log_;
 };
 
 constexpr std::size_t kHeaderBytes = 113;
@@ -175,10 +169,10 @@ TEST_F(ConversionTest, FailuresEndTheRun) {
     TRunRequest r = Request(TOutputFormat::ofXyzText);
     r.dataRoot = disc.str();
     r.baseName = (out.path() / c.baseName).string();
-    TVectorLog log;
-    const int descriptors = OpenDescriptors();
+    TLineLog log;
+    const std::size_t descriptors = test::ProcessOpenDescriptors();
     EXPECT_TRUE(test::ThrowsRunFailure([&] { RunConversion(r, log); }, c.code, c.message));
-    EXPECT_EQ(OpenDescriptors(), descriptors);
+    EXPECT_EQ(test::ProcessOpenDescriptors(), descriptors);
     ASSERT_EQ(log.lines.size(), c.logLines);
     if (c.logLines > 0) {
       EXPECT_EQ(log.lines[0], disc.str() + "\\zumei.csv");

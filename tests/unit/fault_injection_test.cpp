@@ -22,6 +22,7 @@
 #include "run/run_failure.h"
 #include "support/failing_file_ops.h"
 #include "support/run_failure_check.h"
+#include "support/line_log.h"
 #include "support/tiny_disc.h"
 
 namespace velmora {
@@ -30,11 +31,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::TFileCall;
 
-class TLineLog : public TRunLog {
- public:
-  void Add(std::string_view line) override { lines.emplace_back(line); }
-  std::vector<std::string> lines;
-};
+using test::TLineLog;
 
 // The whole content of a file, read in one piece (the outputs here run to
 // hundreds of kilobytes, read after every one of a few hundred runs).

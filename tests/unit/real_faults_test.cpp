@@ -28,6 +28,7 @@
 #include "run/run_failure.h"
 #include "support/failing_file_ops.h"
 #include "support/run_failure_check.h"
+#include "support/line_log.h"
 #include "support/tiny_disc.h"
 
 namespace velmora {
@@ -35,11 +36,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TLineLog : public TRunLog {
- public:
-  void Add(std::string_view line) override { lines.emplace_back(line); }
-  std::vector<std::string> lines;
-};
+using test::TLineLog;
 
 struct RunResult {
   std::vector<std::string> log;
