@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "host/cp932.h"
-#include "support/run_failure_check.h"
 #include "support/failing_file_ops.h"
 #include "support/line_log.h"
+#include "support/run_failure_check.h"
 #include "support/tiny_disc.h"
 
 namespace velmora {
@@ -24,8 +24,10 @@ namespace fs = std::filesystem;
 using test::TLineLog;
 
 const std::string kShuri = "392754,\x8e\xf1\x97\xa2";  // 392754,首里
-const std::string kEast = "392755,\x93\x8c";          // 392755,東
-const std::string kFinished = "\x8f\x88\x97\x9d\x8fI\x97\xb9\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81" "B";
+const std::string kEast = "392755,\x93\x8c";           // 392755,東
+const std::string kFinished =
+    "\x8f\x88\x97\x9d\x8fI\x97\xb9\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81"
+    "B";
 
 std::string Cell(int row, int column) {
   if (column == 200 && row % 7 == 0) return "-9999";
@@ -34,7 +36,10 @@ std::string Cell(int row, int column) {
 
 class ConversionTest : public ::testing::Test {
  protected:
-  void SetUp() override { previous_ = fs::current_path(); fs::current_path(out_.path()); }
+  void SetUp() override {
+    previous_ = fs::current_path();
+    fs::current_path(out_.path());
+  }
   void TearDown() override { fs::current_path(previous_); }
 
   TRunRequest Request(std::optional<TOutputFormat> format) const {
@@ -120,7 +125,8 @@ TEST_F(ConversionTest, EdgeSheetsAndRepeatedSheets) {
 
   r = Request(TOutputFormat::ofXyzText);
   RunConversion(r, log_);
-  const std::string once = test::ReadFile(out_.path() / "out.txt").substr(0, Lines("out.txt") / 2 * 34);
+  const std::string once =
+      test::ReadFile(out_.path() / "out.txt").substr(0, Lines("out.txt") / 2 * 34);
   EXPECT_EQ(Out("out.txt"), once + once);
 }
 

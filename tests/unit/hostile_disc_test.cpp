@@ -18,8 +18,8 @@
 #include "run/messages.h"
 #include "run/run_failure.h"
 #include "support/failing_file_ops.h"
-#include "support/run_failure_check.h"
 #include "support/line_log.h"
+#include "support/run_failure_check.h"
 #include "support/tiny_disc.h"
 
 namespace velmora {
