@@ -115,9 +115,8 @@ double HoldNumber(double value) {
 }
 
 TParsedNumber ParseNumberText(std::string_view text) {
-  if (text.size() == 5)
-    if (const std::optional<double> whole = ShortWholeNumber(FiveBytes(text.data())))
-      return {*whole, 0};
+  if (double whole = 0; text.size() == 5 && ShortWholeNumber(FiveBytes(text.data()), whole))
+    return {whole, 0};
   TMantissa m;
   m.text = text;
   std::size_t pos = 0;

@@ -1,8 +1,8 @@
 #include "source/sheet_grid.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
 
 #include "run/number_text.h"
 #include "run/short_whole_number.h"
@@ -22,27 +22,32 @@ std::string_view CellText(std::string_view row, int column) {
   return row.substr(start, kFieldWidth);
 }
 
-// The value of a whole five-byte cell text by the numeric text rule, the
-// short way first; nothing for the no-data marker.
-std::optional<double> FieldValue(const char* field) {
+// Sets `value` to the value of a whole five-byte cell text by the numeric
+// text rule, the short way first; false for the no-data marker.
+[[gnu::always_inline]] inline bool FieldValue(const char* field, double& value) {
   const std::uint64_t bytes = FiveBytes(field);
-  if (bytes == kNoData) return std::nullopt;
-  if (const std::optional<double> whole = ShortWholeNumber(bytes)) return whole;
-  return ParseNumberText({field, kFieldWidth}).value;
+  if (bytes == kNoData) return false;
+  if (!ShortWholeNumber(bytes, value)) value = ParseNumberText({field, kFieldWidth}).value;
+  return true;
 }
 
 // The same for a cell text that a short row may have cut (only a whole five
 // bytes can be the marker).
-std::optional<double> CutFieldValue(std::string_view text) {
-  if (text.size() == kFieldWidth) return FieldValue(text.data());
-  return ParseNumberText(text).value;
+bool CutFieldValue(std::string_view text, double& value) {
+  if (text.size() == kFieldWidth) return FieldValue(text.data(), value);
+  value = ParseNumberText(text).value;
+  return true;
 }
 
 // The sheet's columns as every row sees them, worked out once per sheet:
-// the centre longitude of cell j and whether it lies in the rectangle.
+// the centre longitude of each cell, and the cells that lie in the
+// rectangle. Longitudes grow with the column (each step of the formula
+// rounds a growing exact value), so those cells are the columns
+// [first, last) of the sheet.
 struct TColumns {
   std::array<double, kGridColumns> x;
-  std::array<bool, kGridColumns> inside;  // X_min <= x < X_max
+  std::size_t first = 0;
+  std::size_t last = 0;
 };
 
 TColumns SheetColumns(const TSheetExtent& extent, const TRunParams& bounds) {
@@ -51,8 +56,10 @@ TColumns SheetColumns(const TSheetExtent& extent, const TRunParams& bounds) {
     const double x = (extent.west + dlon * (j - 1)) + dlon / 2;
     const auto c = static_cast<std::size_t>(j - 1);
     columns.x[c] = x;
-    columns.inside[c] = bounds.X_min <= x && x < bounds.X_max;
+    if (x < bounds.X_min) columns.first = c + 1;
+    if (x < bounds.X_max) columns.last = c + 1;
   }
+  columns.last = std::max(columns.first, columns.last);
   return columns;
 }
 
@@ -63,14 +70,22 @@ using TKeptCells = std::array<TGridCell, kGridColumns>;
 // it stands; only the cells inside the rectangle are kept.
 void ReadRow(std::string_view row, double y, const TColumns& columns, TKeptCells& kept,
              TCellSink& emit) {
-  const bool full = row.size() >= kFullRow;  // every field there, no bounds to test
   std::size_t count = 0;
-  for (int j = 1; j <= kGridColumns; ++j) {
-    const auto c = static_cast<std::size_t>(j - 1);
-    const std::optional<double> value =
-        full ? FieldValue(row.data() + kFirstFieldOffset + kFieldWidth * c)
-             : CutFieldValue(CellText(row, j));
-    if (value && columns.inside[c]) kept[count++] = {columns.x[c], y, *value / 10};
+  if (row.size() >= kFullRow) {  // every field there, no bounds to test
+    const char* field = row.data() + kFirstFieldOffset;
+    const auto at = [field](std::size_t c) { return field + kFieldWidth * c; };
+    double value = 0;
+    for (std::size_t c = 0; c < columns.first; ++c) FieldValue(at(c), value);
+    for (std::size_t c = columns.first; c < columns.last; ++c)
+      if (FieldValue(at(c), value)) kept[count++] = {columns.x[c], y, value / 10};
+    for (std::size_t c = columns.last; c < kGridColumns; ++c) FieldValue(at(c), value);
+  } else {
+    for (int j = 1; j <= kGridColumns; ++j) {
+      const auto c = static_cast<std::size_t>(j - 1);
+      double value = 0;
+      if (CutFieldValue(CellText(row, j), value) && c >= columns.first && c < columns.last)
+        kept[count++] = {columns.x[c], y, value / 10};
+    }
   }
   if (count > 0) emit.WriteRow({kept.data(), count});
 }
