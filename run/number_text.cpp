@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "run/run_failure.h"
