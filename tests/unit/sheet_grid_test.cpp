@@ -51,11 +51,10 @@ std::string Uniform(const std::string& text) {
 }
 
 TEST_F(SheetGridTest, DefaultRectangleKeepsCellsFrom192East) {
-  const auto cells = Read(test::GridFileBytes("392754",
-                                              [](int row, int column) {
-                                                return std::to_string(row * 1000 + column);
-                                              }),
-                          Box(26.056649, 26.881738, 127.619553, 128.357271));
+  const auto cells =
+      Read(test::GridFileBytes(
+               "392754", [](int row, int column) { return std::to_string(row * 1000 + column); }),
+           Box(26.056649, 26.881738, 127.619553, 128.357271));
   ASSERT_EQ(cells.size(), 200u * 9);
   EXPECT_EQ(cells.front().y, CentreY(26.5, 1));
   EXPECT_EQ(cells.front().x, CentreX(127.5, 192));
@@ -81,6 +80,7 @@ TEST_F(SheetGridTest, BoundsOnCellCentres) {
   EXPECT_EQ(cells.back().y, y8);
 
   EXPECT_EQ(Read(Uniform("1"), Box(y5, y5, x10, x10)).size(), 0u);  // zero width: x < X_max fails
+  EXPECT_EQ(Read(Uniform("1"), Box(y5, y5, x20, x10)).size(), 0u);  // west side east of the east
   EXPECT_EQ(Read(Uniform("1"), Box(y5, y5, x10, x20)).size(), 10u);
 }
 
@@ -99,10 +99,10 @@ TEST_F(SheetGridTest, CellTexts) {
     bool kept;
     double h;
   } cases[] = {
-      {"-9999", false, 0},  {" -999", true, -99.9}, {"  -15", true, -1.5},
-      {"12345", true, 1234.5}, {"    0", true, 0},   {"     ", true, 0},
-      {"abcde", true, 0},   {"1e2", true, 10},      {"  1 2", true, 0.1},
-      {"9 999", true, 0.9}, {"-9998", true, -999.8},
+      {"-9999", false, 0},     {" -999", true, -99.9},  {"  -15", true, -1.5},
+      {"12345", true, 1234.5}, {"    0", true, 0},      {"     ", true, 0},
+      {"abcde", true, 0},      {"1e2", true, 10},       {"  1 2", true, 0.1},
+      {"9 999", true, 0.9},    {"-9998", true, -999.8},
   };
   const TRunParams box = Box(26.4, 26.5, 127.5, 127.5 + dlon);  // cell 1 of every row
   for (const auto& c : cases) {
@@ -119,8 +119,8 @@ TEST_F(SheetGridTest, CellTexts) {
 // the end of a row is a number; bytes past 1009 are ignored.
 TEST_F(SheetGridTest, ShortAndLongRows) {
   const TRunParams wholeSheet = Box(26.4, 26.5, 127.5, 127.625);
-  for (const std::string& bytes : {std::string(), std::string("header only\r\n"),
-                                  std::string("a\nb\nc\n")}) {
+  for (const std::string& bytes :
+       {std::string(), std::string("header only\r\n"), std::string("a\nb\nc\n")}) {
     const auto cells = Read(bytes, wholeSheet);
     ASSERT_EQ(cells.size(), 40000u);
     EXPECT_EQ(cells[12345].h, 0.0);
@@ -128,8 +128,8 @@ TEST_F(SheetGridTest, ShortAndLongRows) {
 
   std::string rows = "header\r\n";
   const std::string prefix = "392754001";
-  rows += prefix + "  123-99\r\n";                                   // cell 2 cut after "-99"
-  rows += prefix + std::string(1000, '1') + "-9999-9999\r\n";        // past 1009: ignored
+  rows += prefix + "  123-99\r\n";                             // cell 2 cut after "-99"
+  rows += prefix + std::string(1000, '1') + "-9999-9999\r\n";  // past 1009: ignored
   const auto cells = Read(rows, Box(CentreY(26.5, 2), 26.5, 127.5, 127.5 + 3 * dlon));
   ASSERT_EQ(cells.size(), 6u);
   EXPECT_EQ(cells[0].h, 12.3);
@@ -139,16 +139,23 @@ TEST_F(SheetGridTest, ShortAndLongRows) {
 }
 
 // A field too large to hold ends the read in a row inside the latitude range,
-// also west of the rectangle; rows outside it are not parsed.
+// wherever it stands in the row: west of the rectangle, in it or east of it;
+// rows outside the range are not parsed.
 TEST_F(SheetGridTest, OverflowingField) {
-  const auto grid = test::GridFileBytes("392754", [](int row, int column) {
-    return row == 3 && column == 1 ? "9e99" : "1";
-  });
-  const TRunParams eastOfCell1 = Box(26.4, 26.5, 127.6, 127.625);
-  EXPECT_TRUE(test::ThrowsRunFailure([&] { Read(grid, eastOfCell1); }, 0,
-                                     "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ"));
-  const TRunParams south = Box(26.4, CentreY(26.5, 4), 127.5, 127.625);
-  EXPECT_EQ(Read(grid, south).size(), 197u * 200);
+  const struct {
+    int column;
+    double west, east;  // the rectangle's sides
+  } cases[] = {{1, 127.6, 127.625}, {100, 127.5, 127.625}, {200, 127.5, 127.6}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("column " + std::to_string(c.column));
+    const auto grid = test::GridFileBytes("392754", [&](int row, int column) {
+      return row == 3 && column == c.column ? "9e99" : "1";
+    });
+    EXPECT_TRUE(test::ThrowsRunFailure([&] { Read(grid, Box(26.4, 26.5, c.west, c.east)); }, 0,
+                                       "浮動小数点数のｵｰﾊﾞｰﾌﾛｰ"));
+    const TRunParams south = Box(26.4, CentreY(26.5, 4), 127.5, 127.625);
+    EXPECT_EQ(Read(grid, south).size(), 197u * 200);
+  }
 }
 
 }  // namespace
